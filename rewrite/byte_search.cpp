@@ -1,0 +1,79 @@
+#include "rewrite/byte_search.h"
+
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace quellor {
+
+namespace {
+
+#if defined(__SSE2__)
+inline unsigned LowestBit(unsigned mask) { return static_cast<unsigned>(__builtin_ctz(mask)); }
+
+inline __m128i Load(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+#endif
+
+}  // namespace
+
+const char* FindByte(const char* begin, const char* end, char byte) {
+#if defined(_WIN32) && defined(__SSE2__)
+  // The Windows C runtime's memchr goes byte by byte; a whole file's first NUL
+  // is searched for once per pass, so this one loop matters there.
+  const __m128i wanted = _mm_set1_epi8(byte);
+  const char* p = begin;
+  for (; end - p >= 16; p += 16) {
+    const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Load(p), wanted)));
+    if (mask != 0) return p + LowestBit(mask);
+  }
+  for (; p != end; ++p) {
+    if (*p == byte) return p;
+  }
+  return end;
+#else
+  if (begin == end) return end;
+  const void* hit =
+      std::memchr(begin, static_cast<unsigned char>(byte), static_cast<std::size_t>(end - begin));
+  return hit != nullptr ? static_cast<const char*>(hit) : end;
+#endif
+}
+
+const char* FindKeyword(const char* begin, const char* end, std::string_view keyword) {
+  const std::size_t length = keyword.size();
+  if (length == 0 || static_cast<std::size_t>(end - begin) < length) return end;
+  // Every start position that leaves room for the whole keyword.
+  const char* const lastStart = end - length;
+  const char first = keyword.front();
+  const char last = keyword.back();
+  const char* p = begin;
+#if defined(__SSE2__)
+  // Candidates are positions whose first and last keyword bytes both match; in
+  // web text that pair is rare, so the full compare seldom runs.
+  const __m128i firstBytes = _mm_set1_epi8(first);
+  const __m128i lastBytes = _mm_set1_epi8(last);
+  for (; lastStart - p >= 15; p += 16) {
+    const __m128i atFirst = _mm_cmpeq_epi8(Load(p), firstBytes);
+    const __m128i atLast = _mm_cmpeq_epi8(Load(p + length - 1), lastBytes);
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(atFirst, atLast)));
+    while (mask != 0) {
+      const char* candidate = p + LowestBit(mask);
+      if (std::memcmp(candidate + 1, keyword.data() + 1, length - 1) == 0) return candidate;
+      mask &= mask - 1;
+    }
+  }
+#endif
+  while (p <= lastStart) {
+    p = FindByte(p, lastStart + 1, first);
+    if (p > lastStart) break;
+    if (p[length - 1] == last && std::memcmp(p + 1, keyword.data() + 1, length - 1) == 0) {
+      return p;
+    }
+    ++p;
+  }
+  return end;
+}
+
+}  // namespace quellor
