@@ -1,0 +1,184 @@
+#include <windows.h>
+
+#include <new>
+#include <stdexcept>
+
+#include "files/temporary_sibling.h"
+#include "files/whole_file.h"
+
+namespace quellor {
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (valid()) ::CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  // Closes now and tells whether the close succeeded.
+  bool Close() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return ::CloseHandle(handle) != FALSE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+constexpr DWORD kProtectedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+bool IsSharingError(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Opening for writing with OPEN_EXISTING changes nothing in the file, and with no
+// sharing it fails exactly when another program has the file open.
+HANDLE OpenExclusively(const std::string& path) {
+  return ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The path of the file a handle stands for, links resolved; empty when the
+// system cannot say. It carries the "\\?\" prefix, which also lifts MAX_PATH.
+std::string FinalPathOf(HANDLE file) {
+  std::string path(MAX_PATH, '\0');
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const DWORD length = ::GetFinalPathNameByHandleA(
+        file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return std::string();
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.assign(length + 1, '\0');
+  }
+  return std::string();
+}
+
+// Requests of at most 1 GB, so that any size fits a DWORD on 64-bit builds.
+constexpr std::size_t kMaxRequest = std::size_t{1} << 30;
+
+// Every count is compared: on a full disk Wine's WriteFile can report success
+// having written only part of the request.
+bool WriteExactly(HANDLE file, const char* data, std::size_t size) {
+  while (size > 0) {
+    const DWORD request = static_cast<DWORD>(size < kMaxRequest ? size : kMaxRequest);
+    DWORD written = 0;
+    if (!::WriteFile(file, data, request, &written, nullptr) || written != request) return false;
+    data += written;
+    size -= written;
+  }
+  return true;
+}
+
+struct WriteTarget {
+  std::string path;  // where the new content goes, links resolved
+  bool exists = false;
+};
+
+// Settles where the write goes, refusing protected, locked and odd targets before
+// anything is opened for writing that could harm them.
+WriteResult FindWriteTarget(const std::string& path, WriteTarget& target) {
+  target.path = path;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    // Only a missing file in an existing folder may be created.
+    return ::GetLastError() == ERROR_FILE_NOT_FOUND ? WriteResult::kWritten : WriteResult::kFailed;
+  }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return WriteResult::kFailed;
+  // Wine would empty a hidden or system file, and a read-only one for root, on an
+  // open for writing: these are refused here, on their attributes alone.
+  if (attributes & kProtectedAttributes) return WriteResult::kProtected;
+
+  FileHandle probe(OpenExclusively(path));
+  if (!probe.valid()) {
+    return IsSharingError(::GetLastError()) ? WriteResult::kLocked : WriteResult::kFailed;
+  }
+  // Through a link, the file that would really change must pass the same checks.
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!::GetFileInformationByHandle(probe.get(), &information)) return WriteResult::kFailed;
+  if (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return WriteResult::kFailed;
+  if (information.dwFileAttributes & kProtectedAttributes) return WriteResult::kProtected;
+  // Replacing a link would cut it from its file: write where it leads instead.
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    target.path = FinalPathOf(probe.get());
+    if (target.path.empty()) return WriteResult::kFailed;
+  }
+  target.exists = true;
+  return WriteResult::kWritten;
+}
+
+WriteResult ResultOfFailedReplace(const WriteTarget& target) {
+  if (!target.exists) return WriteResult::kFailed;
+  // Another program may have opened the file since it was checked.
+  FileHandle probe(OpenExclusively(target.path));
+  if (!probe.valid() && IsSharingError(::GetLastError())) return WriteResult::kLocked;
+  return WriteResult::kFailed;
+}
+
+}  // namespace
+
+std::optional<std::string> TryReadWholeFile(const std::string& path) {
+  // FILE_SHARE_READ: others may read along, nobody may write during the read, and
+  // the open fails if somebody already has the file open for writing.
+  FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return std::nullopt;
+  DWORD high = 0;
+  const DWORD size = ::GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return std::nullopt;
+  if (high != 0) return std::nullopt;  // 4 GB or more cannot be one text here
+  try {
+    std::string text(size, '\0');
+    DWORD read = 0;
+    if (size > 0 && (!::ReadFile(file.get(), text.data(), size, &read, nullptr) || read != size)) {
+      return std::nullopt;
+    }
+    return text;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;  // too large to hold: as good as unreadable
+  } catch (const std::length_error&) {
+    return std::nullopt;
+  }
+}
+
+WriteResult TryWriteWholeFile(const std::string& path, std::string_view text) {
+  WriteTarget target;
+  if (WriteResult found = FindWriteTarget(path, target); found != WriteResult::kWritten) {
+    return found;
+  }
+
+  // The old content stays in place until the new one is completely on disk.
+  std::string temporary;
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+    temporary = TemporarySiblingPath(target.path, ::GetCurrentProcessId());
+    handle = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS &&
+        ::GetLastError() != ERROR_ALREADY_EXISTS) {
+      return WriteResult::kFailed;
+    }
+  }
+  FileHandle file(handle);
+  if (!file.valid()) return WriteResult::kFailed;
+
+  const bool complete = WriteExactly(file.get(), text.data(), text.size()) &&
+                        ::FlushFileBuffers(file.get()) && file.Close();
+  // No copy fallback: a copy would cut the target first, which is what we avoid.
+  if (complete && ::MoveFileExA(temporary.c_str(), target.path.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return WriteResult::kWritten;
+  }
+  if (file.valid()) file.Close();
+  ::DeleteFileA(temporary.c_str());
+  return complete ? ResultOfFailedReplace(target) : WriteResult::kFailed;
+}
+
+}  // namespace quellor
