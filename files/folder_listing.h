@@ -37,6 +37,9 @@ struct FolderIdentity {
 };
 std::optional<FolderIdentity> IdentifyFolder(const std::string& path);
 
+// Whether path names an existing folder, a link to one included.
+bool IsFolder(const std::string& path);
+
 // Case-insensitive (ASCII) wildcard match of a whole name, as the POSIX backend
 // uses it; exposed for tests.
 bool MatchesMask(const std::string& name, const std::string& pattern);
