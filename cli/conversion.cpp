@@ -29,8 +29,9 @@ void PrintPath(const std::string& path) {
   std::fputc('\n', stdout);
 }
 
-// The window's batch takes the found list from its end, so a folder's files are
-// converted in reverse search order; the command-line arguments keep their order.
+// The files to work on, in the order of the arguments. A folder's files come in
+// search order for --list, as the window shows its found list; for a conversion
+// they come last found first, the order in which the window's batch takes them.
 std::vector<std::string> CollectFiles(const CliOptions& options) {
   std::vector<std::string> files;
   for (const std::string& path : options.paths) {
@@ -51,7 +52,11 @@ std::vector<std::string> CollectFiles(const CliOptions& options) {
     } else {
       FindFiles(path, options.mask, sink);
     }
-    files.insert(files.end(), found.rbegin(), found.rend());
+    if (options.list) {
+      files.insert(files.end(), found.begin(), found.end());
+    } else {
+      files.insert(files.end(), found.rbegin(), found.rend());
+    }
   }
   return files;
 }
