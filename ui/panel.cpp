@@ -1,0 +1,39 @@
+#include "ui/panel.h"
+
+#include <commctrl.h>
+
+#include "ui/window.h"
+
+namespace quellor::ui {
+namespace {
+constexpr UINT_PTR kSubclassId = 1;
+}
+
+void Panel::Create(Window& form, int id, std::string_view caption, Placement where) {
+  CreateChild(form, form.hwnd(), id, "STATIC", caption, SS_CENTER | WS_DLGFRAME, 0, where);
+  if (hwnd_ != nullptr) {
+    SetWindowSubclass(hwnd_, &Panel::Forward, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(form.hwnd()));
+  }
+}
+
+LRESULT CALLBACK Panel::Forward(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                UINT_PTR /*id*/, DWORD_PTR form) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+      return SendMessageA(reinterpret_cast<HWND>(form), message, wParam, lParam);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &Panel::Forward, kSubclassId);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace quellor::ui
