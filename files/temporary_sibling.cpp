@@ -8,23 +8,15 @@ namespace {
 
 #ifdef _WIN32
 constexpr const char* kSeparators = "\\/:";
-// The ANSI file functions refuse longer paths (MAX_PATH less the terminator),
-// unless the path carries the "\\?\" prefix that lifts the limit.
+// The ANSI file functions refuse longer paths (MAX_PATH less the terminator).
 constexpr std::size_t kMaxPath = 259;
-constexpr const char* kLongPathPrefix = "\\\\?\\";
 #else
 constexpr const char* kSeparators = "/";
 constexpr std::size_t kMaxPath = 4095;
-constexpr const char* kLongPathPrefix = nullptr;
 #endif
 constexpr std::size_t kMaxName = 255;
 
 std::atomic<unsigned long> nextTemporaryNumber{0};
-
-bool FitsPathLimit(const std::string& path) {
-  if (kLongPathPrefix != nullptr && path.rfind(kLongPathPrefix, 0) == 0) return true;
-  return path.size() <= kMaxPath;
-}
 
 }  // namespace
 
@@ -39,7 +31,8 @@ std::string TemporarySiblingPath(const std::string& target, unsigned long proces
   const std::string tag = "quellor-" + std::to_string(processId) + "-" +
                           std::to_string(nextTemporaryNumber.fetch_add(1)) + ".tmp";
   std::string longName = "." + name + "." + tag;
-  if (longName.size() <= kMaxName && FitsPathLimit(folder + longName)) return folder + longName;
+  if (longName.size() <= kMaxName && (folder + longName).size() <= kMaxPath)
+    return folder + longName;
   return folder + "." + tag;
 }
 

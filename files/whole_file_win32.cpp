@@ -44,8 +44,8 @@ HANDLE OpenExclusively(const std::string& path) {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// The path of the file a handle stands for, links resolved; empty when the
-// system cannot say. It carries the "\\?\" prefix, which also lifts MAX_PATH.
+// The path of the file a handle stands for, links resolved (Wine resolves its
+// Unix symbolic links here too); empty when the system cannot say.
 std::string FinalPathOf(HANDLE file) {
   std::string path(MAX_PATH, '\0');
   for (int attempt = 0; attempt < 2; ++attempt) {
@@ -54,11 +54,14 @@ std::string FinalPathOf(HANDLE file) {
     if (length == 0) return std::string();
     if (length < path.size()) {
       path.resize(length);
-      return path;
+      break;
     }
     path.assign(length + 1, '\0');
   }
-  return std::string();
+  // Back to the ordinary forms, which every ANSI file function accepts.
+  if (path.rfind("\\\\?\\UNC\\", 0) == 0) return "\\" + path.substr(7);
+  if (path.rfind("\\\\?\\", 0) == 0 && path.size() >= 7 && path[5] == ':') return path.substr(4);
+  return path;
 }
 
 // Requests of at most 1 GB, so that any size fits a DWORD on 64-bit builds.
@@ -106,9 +109,12 @@ WriteResult FindWriteTarget(const std::string& path, WriteTarget& target) {
   if (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return WriteResult::kFailed;
   if (information.dwFileAttributes & kProtectedAttributes) return WriteResult::kProtected;
   // Replacing a link would cut it from its file: write where it leads instead.
-  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-    target.path = FinalPathOf(probe.get());
-    if (target.path.empty()) return WriteResult::kFailed;
+  // Wine shows its Unix links as plain files, so every target is resolved.
+  std::string finalPath = FinalPathOf(probe.get());
+  if (!finalPath.empty()) {
+    target.path = std::move(finalPath);
+  } else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    return WriteResult::kFailed;
   }
   target.exists = true;
   return WriteResult::kWritten;
