@@ -11,6 +11,9 @@ command -v strace >/dev/null || { echo "strace is missing: skipped"; exit 77; }
 # strace needs ptrace, which some containers forbid.
 strace -f -o /dev/null true 2>/dev/null || { echo "strace cannot trace here: skipped"; exit 77; }
 
+# LeakSanitizer cannot run under a tracer; the rest of the sanitizers can.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 dir=$work/site

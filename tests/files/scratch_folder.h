@@ -2,7 +2,6 @@
 // A private folder per test, removed with everything in it afterwards, and a few
 // ways to look at files that do not go through the code under test.
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +25,7 @@ class ScratchFolder {
   std::string path_;
 };
 
-// Raw byte access through the C runtime in binary mode.
+// Raw byte access through the standard streams in binary mode.
 std::string RawRead(const std::string& path);
 void RawWrite(const std::string& path, std::string_view bytes);
 bool Exists(const std::string& path);

@@ -156,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Attributes, ProtectedFile, ::testing::ValuesIn(kProtect
 TEST(WriteWholeFile, DifferentFilesFromSeveralThreadsAtOnce) {
   ScratchFolder folder;
   std::vector<std::thread> writers;
+  writers.reserve(4);
   for (int t = 0; t < 4; ++t) {
     writers.emplace_back([&folder, t] {
       const std::string path = folder.File("thread" + std::to_string(t) + ".txt");
@@ -179,6 +180,7 @@ TEST(WriteWholeFile, SameFileFromSeveralThreadsEndsWithOneWholeText) {
   const std::string path = folder.File("contended.txt");
   RawWrite(path, "start");
   std::vector<std::thread> writers;
+  writers.reserve(4);
   for (int t = 0; t < 4; ++t) {
     writers.emplace_back([&path, t] {
       for (int round = 0; round < 25; ++round) {
