@@ -48,19 +48,39 @@ const char* FindKeyword(const char* begin, const char* end, std::string_view key
   const char* const lastStart = end - length;
   const char first = keyword.front();
   const char last = keyword.back();
+  const auto matchesAt = [&](const char* candidate) {
+    for (std::size_t i = 1; i + 1 < length; ++i) {
+      if (candidate[i] != keyword[i]) return false;
+    }
+    return true;
+  };
   const char* p = begin;
 #if defined(__SSE2__)
   // Candidates are positions whose first and last keyword bytes both match; in
-  // web text that pair is rare, so the full compare seldom runs.
+  // web text that pair is rare, so the full compare seldom runs. Two blocks a
+  // round keep the loop's one branch mostly untaken.
   const __m128i firstBytes = _mm_set1_epi8(first);
   const __m128i lastBytes = _mm_set1_epi8(last);
-  for (; lastStart - p >= 15; p += 16) {
-    const __m128i atFirst = _mm_cmpeq_epi8(Load(p), firstBytes);
-    const __m128i atLast = _mm_cmpeq_epi8(Load(p + length - 1), lastBytes);
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(atFirst, atLast)));
+  const auto candidates = [&](const char* at) {
+    const __m128i atFirst = _mm_cmpeq_epi8(Load(at), firstBytes);
+    const __m128i atLast = _mm_cmpeq_epi8(Load(at + length - 1), lastBytes);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(atFirst, atLast)));
+  };
+  for (; lastStart - p >= 31; p += 32) {
+    const unsigned low = candidates(p);
+    const unsigned high = candidates(p + 16);
+    std::uint32_t mask = low | (high << 16);
     while (mask != 0) {
       const char* candidate = p + LowestBit(mask);
-      if (std::memcmp(candidate + 1, keyword.data() + 1, length - 1) == 0) return candidate;
+      if (matchesAt(candidate)) return candidate;
+      mask &= mask - 1;
+    }
+  }
+  for (; lastStart - p >= 15; p += 16) {
+    unsigned mask = candidates(p);
+    while (mask != 0) {
+      const char* candidate = p + LowestBit(mask);
+      if (matchesAt(candidate)) return candidate;
       mask &= mask - 1;
     }
   }
@@ -68,9 +88,7 @@ const char* FindKeyword(const char* begin, const char* end, std::string_view key
   while (p <= lastStart) {
     p = FindByte(p, lastStart + 1, first);
     if (p > lastStart) break;
-    if (p[length - 1] == last && std::memcmp(p + 1, keyword.data() + 1, length - 1) == 0) {
-      return p;
-    }
+    if (p[length - 1] == last && matchesAt(p)) return p;
     ++p;
   }
   return end;

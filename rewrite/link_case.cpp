@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "rewrite/ascii_lower.h"
 #include "rewrite/byte_search.h"
-#include "rewrite/text_primitives.h"
 
 // Each pass works in place on the text it owns. That is safe because lowercasing
 // keeps the length and the only bytes a pass adds (a missing closing quote or
@@ -18,7 +18,8 @@ namespace quellor {
 namespace {
 
 void LowerRange(std::string& text, std::size_t from, std::size_t to) {
-  AsciiLowerCaseInPlace(text.data() + from, text.data() + to);
+  char* const base = text.data();
+  LowerAsciiRangeWithin(base + from, base + to, base + text.size());
 }
 
 std::string LowerQuotedValues(std::string text, std::string_view keyword) {

@@ -1,12 +1,7 @@
 #include "rewrite/text_primitives.h"
 
-#include <cstdint>
-
+#include "rewrite/ascii_lower.h"
 #include "rewrite/byte_search.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace quellor {
 
@@ -14,11 +9,6 @@ namespace {
 
 const char* SearchableEnd(std::string_view text) {
   return FindByte(text.data(), text.data() + text.size(), '\0');
-}
-
-inline char LowerByte(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return static_cast<unsigned char>(byte - 'A') < 26 ? static_cast<char>(byte + 0x20) : c;
 }
 
 }  // namespace
@@ -51,22 +41,6 @@ std::string AsciiLowerCase(std::string_view text) {
   return copy;
 }
 
-void AsciiLowerCaseInPlace(char* begin, char* end) {
-  char* p = begin;
-#if defined(__SSE2__)
-  // Shift 'A'..'Z' onto the bottom of the signed byte range so that one signed
-  // compare picks out exactly the capitals; 0x80-0xFF never qualify.
-  const __m128i shift = _mm_set1_epi8(static_cast<char>(0x80 - 'A'));
-  const __m128i bound = _mm_set1_epi8(static_cast<char>(-128 + 26));
-  const __m128i caseBit = _mm_set1_epi8(0x20);
-  for (; end - p >= 16; p += 16) {
-    auto* block = reinterpret_cast<__m128i*>(p);
-    const __m128i bytes = _mm_loadu_si128(block);
-    const __m128i capitals = _mm_cmplt_epi8(_mm_add_epi8(bytes, shift), bound);
-    _mm_storeu_si128(block, _mm_add_epi8(bytes, _mm_and_si128(capitals, caseBit)));
-  }
-#endif
-  for (; p != end; ++p) *p = LowerByte(*p);
-}
+void AsciiLowerCaseInPlace(char* begin, char* end) { LowerAsciiRange(begin, end); }
 
 }  // namespace quellor

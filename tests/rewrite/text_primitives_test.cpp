@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "rewrite/ascii_lower.h"
 #include "tests/rewrite/test_text.h"
 
 namespace quellor {
@@ -73,6 +74,23 @@ TEST(AsciiLowerCase, InPlaceKeepsToItsRange) {
     for (std::size_t to = from; to <= source.size(); ++to) {
       std::string text = source;
       AsciiLowerCaseInPlace(text.data() + from, text.data() + to);
+      const std::string expected = source.substr(0, from) +
+                                   AsciiLowerCase(source.substr(from, to - from)) +
+                                   source.substr(to);
+      ASSERT_EQ(text, expected) << from << ".." << to;
+    }
+  }
+}
+
+// The passes lower short values as one block that may reach past the value,
+// up to the end of the text: the bytes there must come back as they were.
+TEST(AsciiLowerCase, ShortRangesInsideABufferKeepTheBytesAround) {
+  const std::string source = std::string(40, 'X') + "\xC0\xDFQ";
+  for (std::size_t from = 0; from <= source.size(); ++from) {
+    for (std::size_t to = from; to <= source.size(); ++to) {
+      std::string text = source;
+      char* base = text.data();
+      LowerAsciiRangeWithin(base + from, base + to, base + text.size());
       const std::string expected = source.substr(0, from) +
                                    AsciiLowerCase(source.substr(from, to - from)) +
                                    source.substr(to);
