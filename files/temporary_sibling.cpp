@@ -25,6 +25,10 @@ std::string FolderOfPath(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
+bool NamesAFile(const std::string& path) {
+  return !path.empty() && FolderOfPath(path).size() < path.size();
+}
+
 std::string TemporarySiblingPath(const std::string& target, unsigned long processId) {
   const std::string folder = FolderOfPath(target);
   const std::string name = target.substr(folder.size());

@@ -11,6 +11,9 @@ namespace quellor {
 // The folder part of path including its last separator ("" when there is none).
 std::string FolderOfPath(const std::string& path);
 
+// Whether path ends in a file name (not empty, not ending in a separator).
+bool NamesAFile(const std::string& path);
+
 // A fresh temporary name in the folder of target: ".<name>.quellor-<pid>-<n>.tmp",
 // or the shorter ".quellor-<pid>-<n>.tmp" when the long one would exceed the
 // system's limit for a name or a path. Each call gives a new n.

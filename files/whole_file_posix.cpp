@@ -76,6 +76,7 @@ struct WriteTarget {
 };
 
 WriteResult FindWriteTarget(const std::string& path, WriteTarget& target) {
+  if (!NamesAFile(path)) return WriteResult::kFailed;
   char resolved[PATH_MAX];
   if (::realpath(path.c_str(), resolved) != nullptr) {
     target.path = resolved;

@@ -89,6 +89,7 @@ struct WriteTarget {
 // anything is opened for writing that could harm them.
 WriteResult FindWriteTarget(const std::string& path, WriteTarget& target) {
   target.path = path;
+  if (!NamesAFile(path)) return WriteResult::kFailed;
   const DWORD attributes = ::GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     // Only a missing file in an existing folder may be created.

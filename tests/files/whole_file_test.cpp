@@ -103,12 +103,16 @@ TEST(WriteWholeFile, MissingFolderCreatesNothing) {
   EXPECT_EQ(folder.Names(), Names{});
 }
 
-TEST(WriteWholeFile, FolderIsNotReplaced) {
+TEST(WriteWholeFile, PathsThatNameNoFileChangeNothing) {
   ScratchFolder folder;
-  std::string path = folder.path();
-  path.pop_back();
-  EXPECT_EQ(TryWriteWholeFile(path, "text"), WriteResult::kFailed);
-  EXPECT_TRUE(Exists(folder.path()));
+  std::string self = folder.path();
+  self.pop_back();
+  const std::string sub = folder.File("sub");
+  testing::RawWrite(folder.File("keep.txt"), "kept");
+  for (const std::string& path : {self, folder.path(), std::string(), sub + folder.path().back()}) {
+    EXPECT_EQ(TryWriteWholeFile(path, "text"), WriteResult::kFailed) << '"' << path << '"';
+  }
+  EXPECT_EQ(folder.Names(), Names{"keep.txt"});
 }
 
 TEST(WriteWholeFile, RepeatedWritesStayWritable) {
@@ -230,6 +234,16 @@ TEST(WriteWholeFile, ReplacedFileCarriesNoProtectiveAttribute) {
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
             0u);
+}
+
+TEST(WholeFile, DeviceNamesAreNeitherReadNorReplaced) {
+  ScratchFolder folder;
+  for (const char* device : {"NUL", "CON"}) {
+    const std::string path = folder.File(device);
+    EXPECT_EQ(TryWriteWholeFile(path, "text"), WriteResult::kFailed) << device;
+    EXPECT_EQ(ReadWholeFile(path), "") << device;
+  }
+  EXPECT_EQ(folder.Names(), Names{});
 }
 
 #else
