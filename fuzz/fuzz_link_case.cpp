@@ -35,10 +35,10 @@ const Pass kPasses[] = {
 
 // Texts that stay below the sanitizer's mmap threshold even once grown, so
 // that every input can afford the allocation check.
-constexpr std::size_t kCountedSize = 60 * 1024;
+constexpr std::size_t kCountedSize = std::size_t{60} * 1024;
 // Dense matches over this many bytes take hours with per-match rescans and
 // milliseconds without; only one input in kHugeEvery pays for it.
-constexpr std::size_t kHugeSize = 2 * 1024 * 1024;
+constexpr std::size_t kHugeSize = std::size_t{2} * 1024 * 1024;
 constexpr std::uint32_t kHugeEvery = 64;
 
 [[noreturn]] void Fail(const char* what, const char* pass) {

@@ -1,6 +1,7 @@
 #include "fuzz/naive_link_case.h"
 
 #include <string>
+#include <utility>
 
 namespace quellor::naive {
 
@@ -35,8 +36,8 @@ std::string Lower(const std::string& text) {
   return out;
 }
 
-std::string QuotedValues(const std::string& input, const std::string& keyword) {
-  std::string remaining = input;
+std::string QuotedValues(std::string input, const std::string& keyword) {
+  std::string remaining = std::move(input);
   std::string output;
   while (true) {
     const std::string::size_type match = Find(remaining, keyword);
@@ -65,12 +66,12 @@ std::string QuotedValues(const std::string& input, const std::string& keyword) {
 
 }  // namespace
 
-std::string LowerHrefValues(std::string text) { return QuotedValues(text, "href="); }
+std::string LowerHrefValues(std::string text) { return QuotedValues(std::move(text), "href="); }
 
-std::string LowerSrcValues(std::string text) { return QuotedValues(text, "src="); }
+std::string LowerSrcValues(std::string text) { return QuotedValues(std::move(text), "src="); }
 
 std::string LowerAddItemArgs(std::string text) {
-  std::string remaining = text;
+  std::string remaining = std::move(text);
   std::string output;
   while (true) {
     const std::string::size_type match = Find(remaining, "addItem(");
