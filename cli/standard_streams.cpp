@@ -30,11 +30,11 @@ constexpr std::size_t kTailRoom = 64;
 // system says no, the buffer works as before.
 void AdviseHugePages([[maybe_unused]] char* begin, [[maybe_unused]] std::size_t size) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-  constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
-  const auto start = (reinterpret_cast<std::uintptr_t>(begin) + kHugePage - 1) & ~(kHugePage - 1);
-  const auto end = (reinterpret_cast<std::uintptr_t>(begin) + size) & ~(kHugePage - 1);
-  if (end > start) {
-    madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+  constexpr std::size_t kHugePage = std::size_t{2} << 20;
+  const std::size_t misalignment = reinterpret_cast<std::uintptr_t>(begin) % kHugePage;
+  const std::size_t skip = misalignment == 0 ? 0 : kHugePage - misalignment;
+  if (size > skip + kHugePage) {
+    madvise(begin + skip, (size - skip) / kHugePage * kHugePage, MADV_HUGEPAGE);
   }
 #endif
 }

@@ -16,6 +16,7 @@
 namespace quellor {
 namespace {
 
+using namespace std::string_literals;
 using testing::CliInput;
 using testing::CliRun;
 using testing::ReadBytes;
@@ -23,9 +24,9 @@ using testing::RunCli;
 using testing::ScratchTree;
 using testing::WriteBytes;
 
-const std::string kMixedCase = "<a href=\"Index.HTM\">Home</a>\0<img src=\"X.GIF\">";
-const std::string kLowered = "<a href=\"index.htm\">Home</a>\0<img src=\"X.GIF\">";
-const std::string kNoLinks = "plain text, \xCF\xD0 and a NUL \0 byte";
+const std::string kMixedCase = "<a href=\"Index.HTM\">Home</a>\0<img src=\"X.GIF\">"s;
+const std::string kLowered = "<a href=\"index.htm\">Home</a>\0<img src=\"X.GIF\">"s;
+const std::string kNoLinks = "plain text, \xCF\xD0 and a NUL \0 byte"s;
 
 std::string Lines(const std::vector<std::string>& paths) {
   std::string text;
@@ -49,7 +50,7 @@ bool Aged(const std::string& path) {
 class CliFiles : public ::testing::Test {
  protected:
   std::string File(const std::string& name, const std::string& bytes) {
-    const std::string path = tree_.Path(name);
+    std::string path = tree_.Path(name);
     WriteBytes(path, bytes);
     Age(path);
     return path;
@@ -59,35 +60,35 @@ class CliFiles : public ::testing::Test {
 };
 
 TEST_F(CliFiles, ConvertsInPlaceAndLeavesUnchangedFilesUntouched) {
-  const std::string changing = File("a.htm", std::string(kMixedCase));
-  const std::string same = File("b.htm", std::string(kNoLinks));
+  const std::string changing = File("a.htm", kMixedCase);
+  const std::string same = File("b.htm", kNoLinks);
   const std::string empty = File("c.htm", "");
   const CliRun run = RunCli({changing, same, empty});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "1 converted, 2 unchanged, 0 failed\n");
-  EXPECT_EQ(ReadBytes(changing), std::string(kLowered));
-  EXPECT_EQ(ReadBytes(same), std::string(kNoLinks));
+  EXPECT_EQ(ReadBytes(changing), kLowered);
+  EXPECT_EQ(ReadBytes(same), kNoLinks);
   EXPECT_TRUE(Aged(same)) << "an unchanged file was rewritten";
   EXPECT_TRUE(Aged(empty)) << "an unchanged file was rewritten";
 }
 
 TEST_F(CliFiles, DryRunNamesWhatWouldChangeAndWritesNothing) {
-  const std::string changing = File("a.htm", std::string(kMixedCase));
-  const std::string same = File("b.htm", std::string(kNoLinks));
+  const std::string changing = File("a.htm", kMixedCase);
+  const std::string same = File("b.htm", kNoLinks);
   const CliRun run = RunCli({"--dry-run", same, changing, "--passes=href"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, Lines({changing}));
   EXPECT_EQ(run.err, "1 to convert, 1 unchanged, 0 failed\n");
-  EXPECT_EQ(ReadBytes(changing), std::string(kMixedCase));
+  EXPECT_EQ(ReadBytes(changing), kMixedCase);
   EXPECT_TRUE(Aged(changing));
   // Only the src pass: nothing of it to lower in this file.
   EXPECT_EQ(RunCli({"-n", "--passes=src", changing}).out, "");
 }
 
 TEST_F(CliFiles, FailuresAreReportedAndNeverCostTheFile) {
-  const std::string good = File("good.htm", std::string(kMixedCase));
-  const std::string readOnly = File("ro.htm", std::string(kMixedCase));
+  const std::string good = File("good.htm", kMixedCase);
+  const std::string readOnly = File("ro.htm", kMixedCase);
   ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
   const std::string missing = tree_.Path("missing.htm");
   const CliRun run = RunCli({missing, readOnly, good});
@@ -97,31 +98,31 @@ TEST_F(CliFiles, FailuresAreReportedAndNeverCostTheFile) {
       << run.err;
   EXPECT_NE(run.err.find("quellor-cli: " + readOnly + ": "), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("1 converted, 0 unchanged, 2 failed\n"), std::string::npos) << run.err;
-  EXPECT_EQ(ReadBytes(readOnly), std::string(kMixedCase));
+  EXPECT_EQ(ReadBytes(readOnly), kMixedCase);
   EXPECT_TRUE(Aged(readOnly));
-  EXPECT_EQ(ReadBytes(good), std::string(kLowered));
+  EXPECT_EQ(ReadBytes(good), kLowered);
   struct stat info {};
   EXPECT_NE(stat(missing.c_str(), &info), 0) << "a missing file was created";
 }
 
 TEST_F(CliFiles, DoubleDashEndsOptions) {
-  File("-n", std::string(kMixedCase));
+  File("-n", kMixedCase);
   CliInput in;
   in.workingFolder = tree_.Root();
   const CliRun run = RunCli({"--", "-n"}, in);
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(ReadBytes(tree_.Path("-n")), std::string(kLowered));
+  EXPECT_EQ(ReadBytes(tree_.Path("-n")), kLowered);
 }
 
 TEST_F(CliFiles, StandardInputAndFilesTogether) {
-  const std::string file = File("a.htm", std::string(kMixedCase));
+  const std::string file = File("a.htm", kMixedCase);
   CliInput in;
   in.bytes = "src='A.JPG'";
   const CliRun run = RunCli({file, "-"}, in);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, "src='a.jpg'");
   EXPECT_EQ(run.err, "1 converted, 0 unchanged, 0 failed\n");
-  EXPECT_EQ(ReadBytes(file), std::string(kLowered));
+  EXPECT_EQ(ReadBytes(file), kLowered);
 }
 
 // F holds a.txt, b.txt and page.htm, S1 holding c.txt and x.txt (a folder holding
@@ -134,7 +135,7 @@ class CliFolders : public CliFiles {
     }
     for (const char* name :
          {"a.txt", "b.txt", "page.htm", "S1/c.txt", "S1/x.txt/e.txt", "S2/S3/d.txt"}) {
-      File(name, std::string(kMixedCase));
+      File(name, kMixedCase);
     }
   }
 
@@ -177,7 +178,7 @@ TEST_F(CliFolders, ListPrintsTheSearchAndConvertsNothing) {
     EXPECT_EQ(run.out, Lines(expected)) << ::testing::PrintToString(args);
     EXPECT_EQ(run.err, "");
   }
-  EXPECT_EQ(ReadBytes(tree_.Path("a.txt")), std::string(kMixedCase));
+  EXPECT_EQ(ReadBytes(tree_.Path("a.txt")), kMixedCase);
   EXPECT_TRUE(Aged(tree_.Path("a.txt")));
 }
 
@@ -192,7 +193,7 @@ TEST_F(CliFolders, ConvertsFoundFilesLastFoundFirst) {
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "6 converted, 0 unchanged, 0 failed\n");  // no progress line off a terminal
   for (const char* name : {"a.txt", "S1/x.txt/e.txt", "S2/S3/d.txt", "page.htm"}) {
-    EXPECT_EQ(ReadBytes(tree_.Path(name)), std::string(kLowered)) << name;
+    EXPECT_EQ(ReadBytes(tree_.Path(name)), kLowered) << name;
   }
   const CliRun again = RunCli({"-r", tree_.Root()});
   EXPECT_EQ(again.err, "0 converted, 5 unchanged, 0 failed\n");
@@ -201,8 +202,8 @@ TEST_F(CliFolders, ConvertsFoundFilesLastFoundFirst) {
 TEST_F(CliFolders, FlatSearchLeavesSubfoldersAlone) {
   const CliRun run = RunCli({tree_.Root()});
   EXPECT_EQ(run.err, "2 converted, 0 unchanged, 0 failed\n");
-  EXPECT_EQ(ReadBytes(tree_.Path("S1/c.txt")), std::string(kMixedCase));
-  EXPECT_EQ(ReadBytes(tree_.Path("page.htm")), std::string(kMixedCase));
+  EXPECT_EQ(ReadBytes(tree_.Path("S1/c.txt")), kMixedCase);
+  EXPECT_EQ(ReadBytes(tree_.Path("page.htm")), kMixedCase);
 }
 
 }  // namespace

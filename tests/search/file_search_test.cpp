@@ -213,7 +213,7 @@ TEST(FileSearch, LinkCyclesEndAndListEachFileOnce) {
   }
   std::map<std::string, int> seen;
   Paths found;
-  FindFilesRecursive(tree.Root(), "*.txt", [&](std::string path) {
+  FindFilesRecursive(tree.Root(), "*.txt", [&](const std::string& path) {
     found.push_back(path);
     const std::size_t cut = path.find_last_of(kPathSeparator);
     ++seen[path.substr(cut + 1)];
