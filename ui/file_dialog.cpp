@@ -26,7 +26,7 @@ bool FileDialog::Show() {
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = kMaxPath;
   // The system's save dialog otherwise insists on an existing file as well.
-  dialog.Flags = mode_ == Mode::kOpen ? kOptions : (kOptions & ~DWORD{OFN_FILEMUSTEXIST});
+  dialog.Flags = kOptions;
 
   const BOOL confirmed =
       mode_ == Mode::kOpen ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);

@@ -3,8 +3,10 @@
 // name (the chosen full path after a confirmed display, empty after a cancelled
 // one) and the filter entry chosen at the last confirmed display.
 
-#include <commdlg.h>
+// clang-format off
 #include <windows.h>
+#include <commdlg.h>  // needs windows.h first
+// clang-format on
 
 #include <string>
 #include <string_view>

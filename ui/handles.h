@@ -2,9 +2,11 @@
 // Owners for the few system handles the window program keeps: each closes its
 // handle when it goes out of scope and cannot be copied.
 
-#include <objbase.h>
-#include <shlobj.h>
+// clang-format off
 #include <windows.h>
+#include <objbase.h>  // these need windows.h first
+#include <shlobj.h>
+// clang-format on
 
 namespace quellor::ui {
 
