@@ -36,10 +36,11 @@ const Pass kPasses[] = {
 // Texts that stay below the sanitizer's mmap threshold even once grown, so
 // that every input can afford the allocation check.
 constexpr std::size_t kCountedSize = std::size_t{60} * 1024;
-// Dense matches over this many bytes take hours with per-match rescans and
+// Dense matches over this many bytes take minutes with per-match rescans and
 // milliseconds without; only one input in kHugeEvery pays for it.
-constexpr std::size_t kHugeSize = std::size_t{2} * 1024 * 1024;
+constexpr std::size_t kHugeSize = std::size_t{4} * 1024 * 1024;
 constexpr std::uint32_t kHugeEvery = 64;
+constexpr const char* kMatchesOfEveryPass = " href=\"A\" src='B' addItem(C,D,E) ";
 
 [[noreturn]] void Fail(const char* what, const char* pass) {
   std::fprintf(stderr, "link-case fuzz: %s (%s)\n", what, pass);
@@ -103,10 +104,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckAgainstModel(Repeat(input, 3 * size));
   CheckAllocations(Repeat(input, kCountedSize));
   if (Hash(input) % kHugeEvery == 0) {
-    std::string huge = Repeat(input, kHugeSize);
+    // Without NUL bytes, and with matches of every pass in each copy, so that
+    // the whole huge text is searched and every search has far to go.
+    std::string piece;
+    for (char c : input) {
+      if (c != '\0') piece.push_back(c);
+    }
+    piece += kMatchesOfEveryPass;
+    std::string huge = Repeat(piece, kHugeSize);
     const std::size_t hugeSize = huge.size();
-    if (quellor::ApplyPasses(std::move(huge), {}).size() < hugeSize)
+    if (quellor::ApplyPasses(std::move(huge), {}).size() < hugeSize) {
       Fail("lost bytes", "ApplyPasses");
+    }
   }
   return 0;
 }
