@@ -21,6 +21,7 @@ using testing::CliInput;
 using testing::CliRun;
 using testing::ReadBytes;
 using testing::RunCli;
+using testing::RunCliOnTerminal;
 using testing::ScratchTree;
 using testing::WriteBytes;
 
@@ -204,6 +205,28 @@ TEST_F(CliFolders, FlatSearchLeavesSubfoldersAlone) {
   EXPECT_EQ(run.err, "2 converted, 0 unchanged, 0 failed\n");
   EXPECT_EQ(ReadBytes(tree_.Path("S1/c.txt")), kMixedCase);
   EXPECT_EQ(ReadBytes(tree_.Path("page.htm")), kMixedCase);
+}
+
+TEST(CliProgress, ShownOnATerminalForManyFilesOnly) {
+  ScratchTree tree;
+  for (int i = 0; i < 250; ++i) {
+    WriteBytes(tree.Path("f" + std::to_string(i) + ".txt"), "href=\"A.HTM\"");
+  }
+  const CliRun quiet = RunCli({"-n", tree.Root()});
+  EXPECT_EQ(quiet.err, "250 to convert, 0 unchanged, 0 failed\n");
+
+  const CliRun shown = RunCliOnTerminal({tree.Root()});
+  EXPECT_EQ(shown.exitCode, 0);
+  EXPECT_NE(shown.out.find("\r converted 50/250"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("\r converted 250/250\r\n250 converted, 0 unchanged, 0 failed"),
+            std::string::npos)
+      << shown.out;
+
+  for (int i = 0; i < 100; ++i) {
+    WriteBytes(tree.Path("f" + std::to_string(i) + ".txt"), "href=\"A.HTM\"");
+  }
+  const CliRun few = RunCliOnTerminal({"--mask=f?.txt", tree.Root()});  // ten files
+  EXPECT_EQ(few.out.find("\r converted"), std::string::npos) << few.out;
 }
 
 }  // namespace

@@ -73,4 +73,20 @@ CliRun RunCli(const std::vector<std::string>& args, const CliInput& input) {
   return run;
 }
 
+CliRun RunCliOnTerminal(const std::vector<std::string>& args) {
+  std::string cli = Quoted(QUELLOR_CLI_PATH);
+  for (const std::string& arg : args) {
+    cli += " " + Quoted(arg);
+  }
+  const std::string out = ScratchName("out");
+  const std::string command =
+      "script -qec " + Quoted(cli) + " /dev/null </dev/null >" + Quoted(out);
+  const int status = std::system(command.c_str());
+  CliRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = ReadBytes(out);
+  unlink(out.c_str());
+  return run;
+}
+
 }  // namespace quellor::testing

@@ -20,6 +20,9 @@ struct CliInput {
 
 CliRun RunCli(const std::vector<std::string>& args, const CliInput& input = {});
 
+// Runs it with a terminal for its standard streams; out holds what the terminal showed.
+CliRun RunCliOnTerminal(const std::vector<std::string>& args);
+
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
