@@ -1,9 +1,11 @@
-// Holds a file open with no sharing, as an editor or a virus scanner might, until
+// Holds a file open, as an editor, a log writer or a virus scanner might, until
 // its standard input closes (or a minute passes, so a lost test cannot leave it
 // running). Prints "ready" once the file is held.
+//   lock_holder FILE [read|write [none|read]]   default: write, no sharing
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 DWORD WINAPI GiveUpLater(LPVOID) {
@@ -13,11 +15,14 @@ DWORD WINAPI GiveUpLater(LPVOID) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: lock_holder FILE\n");
+  if (argc < 2 || argc > 4) {
+    std::fprintf(stderr, "usage: lock_holder FILE [read|write [none|read]]\n");
     return 2;
   }
-  HANDLE file = ::CreateFileA(argv[1], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+  const bool writes = argc < 3 || std::strcmp(argv[2], "write") == 0;
+  const bool sharesReading = argc == 4 && std::strcmp(argv[3], "read") == 0;
+  HANDLE file = ::CreateFileA(argv[1], writes ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                              sharesReading ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     std::printf("failed %lu\n", ::GetLastError());

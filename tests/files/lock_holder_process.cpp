@@ -12,7 +12,7 @@ std::string HolderExecutable() {
 
 }  // namespace
 
-LockHolderProcess::LockHolderProcess(const std::string& path) {
+LockHolderProcess::LockHolderProcess(const std::string& path, const std::string& mode) {
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   HANDLE childInput = nullptr;
   HANDLE output = nullptr;
@@ -31,7 +31,7 @@ LockHolderProcess::LockHolderProcess(const std::string& path) {
   startup.hStdInput = childInput;
   startup.hStdOutput = childOutput;
   startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-  std::string commandLine = "\"" + HolderExecutable() + "\" \"" + path + "\"";
+  std::string commandLine = "\"" + HolderExecutable() + "\" \"" + path + "\" " + mode;
   const bool started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &process_) != FALSE;
   ::CloseHandle(childInput);

@@ -11,7 +11,9 @@ namespace quellor::testing {
 
 class LockHolderProcess {
  public:
-  explicit LockHolderProcess(const std::string& path);
+  // mode is passed on to the holder: "write none" (the default), "write read",
+  // "read none" or "read read": its access, then what it shares.
+  explicit LockHolderProcess(const std::string& path, const std::string& mode = "write none");
   LockHolderProcess(const LockHolderProcess&) = delete;
   LockHolderProcess& operator=(const LockHolderProcess&) = delete;
   ~LockHolderProcess();

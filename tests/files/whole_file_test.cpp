@@ -207,15 +207,26 @@ TEST(DescribeWriteResult, NamesEveryFailure) {
 
 #ifdef _WIN32
 
-TEST(LockedFile, CannotBeReadAndIsNotWritten) {
+struct HolderCase {
+  const char* mode;  // the holder's access, then what it shares
+  bool readable;     // only a holder that writes keeps us from reading
+};
+
+class FileHeldByAnotherProgram : public ::testing::TestWithParam<HolderCase> {};
+
+TEST_P(FileHeldByAnotherProgram, IsNeverWrittenAndReadOnlyWhenNobodyWrites) {
   ScratchFolder folder;
   const std::string path = folder.File("held.txt");
   RawWrite(path, "held content");
   {
-    testing::LockHolderProcess holder(path);
+    testing::LockHolderProcess holder(path, GetParam().mode);
     ASSERT_TRUE(holder.ready()) << holder.report();
-    EXPECT_EQ(TryReadWholeFile(path), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(path), "");
+    if (GetParam().readable) {
+      EXPECT_EQ(TryReadWholeFile(path), std::string("held content"));
+    } else {
+      EXPECT_EQ(TryReadWholeFile(path), std::nullopt);
+      EXPECT_EQ(ReadWholeFile(path), "");
+    }
     EXPECT_EQ(TryWriteWholeFile(path, "new"), WriteResult::kLocked);
     EXPECT_EQ(TryWriteWholeFile(path, ""), WriteResult::kLocked);
     EXPECT_EQ(folder.Names(), Names{"held.txt"});
@@ -224,6 +235,16 @@ TEST(LockedFile, CannotBeReadAndIsNotWritten) {
   EXPECT_EQ(TryWriteWholeFile(path, "after release"), WriteResult::kWritten);
   EXPECT_EQ(ReadWholeFile(path), "after release");
 }
+
+INSTANTIATE_TEST_SUITE_P(Holders, FileHeldByAnotherProgram,
+                         ::testing::Values(HolderCase{"write none", false},
+                                           HolderCase{"write read", false},
+                                           HolderCase{"read read", true}),
+                         [](const auto& info) {
+                           std::string name = info.param.mode;
+                           name[name.find(' ')] = '_';
+                           return name;
+                         });
 
 TEST(WriteWholeFile, ReplacedFileCarriesNoProtectiveAttribute) {
   ScratchFolder folder;
