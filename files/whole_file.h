@@ -32,4 +32,10 @@ void WriteWholeFile(const std::string& path, std::string_view text);
 // A short English description for command-line messages.
 const char* DescribeWriteResult(WriteResult result);
 
+// Ends the process's writing: writes already under way on other threads are
+// finished first, every later one changes nothing and gives kFailed. Call it as
+// the program ends, so that closing the window in the middle of a batch leaves
+// each file whole and no temporary file behind. Waits at most for those writes.
+void StopWritingFiles();
+
 }  // namespace quellor

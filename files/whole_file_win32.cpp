@@ -5,6 +5,7 @@
 
 #include "files/temporary_sibling.h"
 #include "files/whole_file.h"
+#include "files/write_gate.h"
 
 namespace quellor {
 namespace {
@@ -160,7 +161,7 @@ std::optional<std::string> TryReadWholeFile(const std::string& path) {
   }
 }
 
-WriteResult TryWriteWholeFile(const std::string& path, std::string_view text) {
+WriteResult WriteWholeFileThroughTemporary(const std::string& path, std::string_view text) {
   WriteTarget target;
   if (WriteResult found = FindWriteTarget(path, target); found != WriteResult::kWritten) {
     return found;

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "files/write_gate.h"
 #include "tests/files/scratch_folder.h"
 
 #ifdef _WIN32
@@ -197,6 +199,33 @@ TEST(WriteWholeFile, SameFileFromSeveralThreadsEndsWithOneWholeText) {
   ASSERT_EQ(last.size(), 5000u);
   EXPECT_EQ(last, std::string(5000, last[0]));
   EXPECT_EQ(folder.Names(), Names{"contended.txt"});
+}
+
+TEST(StopWritingFiles, FinishesWritesUnderWayAndRefusesLaterOnes) {
+  ScratchFolder folder;
+  const std::string path = folder.File("big.txt");
+  RawWrite(path, "old");
+  std::atomic<int> written{0};
+  std::thread writer([&] {
+    for (char fill = 'a';; fill = fill == 'z' ? 'a' : static_cast<char>(fill + 1)) {
+      if (TryWriteWholeFile(path, std::string(4 << 20, fill)) != WriteResult::kWritten) return;
+      ++written;
+    }
+  });
+  while (written == 0) std::this_thread::yield();
+  StopWritingFiles();
+  // Nothing is under way any more: no temporary file, the last text whole.
+  EXPECT_EQ(folder.Names(), Names{"big.txt"});
+  const std::string last = RawRead(path);
+  ASSERT_EQ(last.size(), std::size_t{4} << 20);
+  EXPECT_EQ(last.find_first_not_of(last[0]), std::string::npos);
+  EXPECT_EQ(TryWriteWholeFile(folder.File("late.txt"), "late"), WriteResult::kFailed);
+  writer.join();
+  EXPECT_EQ(folder.Names(), Names{"big.txt"});
+  EXPECT_EQ(RawRead(path), last);
+
+  ResumeWritingFiles();
+  EXPECT_EQ(TryWriteWholeFile(folder.File("late.txt"), "late"), WriteResult::kWritten);
 }
 
 TEST(DescribeWriteResult, NamesEveryFailure) {
