@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -20,7 +21,7 @@
 namespace quellor {
 namespace {
 
-constexpr std::size_t kPipeFirstBlock = std::size_t{4} << 20;
+constexpr std::size_t kPipeBlock = std::size_t{8} << 20;
 // Room for the few bytes a pass may add at the end (a closing quote, two commas)
 // without moving the whole text.
 constexpr std::size_t kTailRoom = 64;
@@ -39,14 +40,12 @@ void AdviseHugePages([[maybe_unused]] char* begin, [[maybe_unused]] std::size_t 
 #endif
 }
 
-// A buffer of size bytes (the first used ones kept from old), allocated so that the
-// system can back it with huge pages before it is first touched.
-std::string NewBuffer(std::size_t size, const std::string& old, std::size_t used) {
+// An empty text with room for capacity bytes (and a little more), allocated so
+// that the system can back it with huge pages before it is first touched.
+std::string EmptyBuffer(std::size_t capacity) {
   std::string buffer;
-  buffer.reserve(size + kTailRoom);
+  buffer.reserve(capacity + kTailRoom);
   AdviseHugePages(buffer.data(), buffer.capacity());
-  buffer.append(old, 0, used);
-  buffer.resize(size);
   return buffer;
 }
 
@@ -59,37 +58,57 @@ void UseBinaryMode(std::FILE* stream) {
 }
 
 // A redirected file tells its size, so it is read with one request into a
-// buffer of the right size; a pipe is read in doubling blocks.
+// buffer of the right size.
 std::size_t FirstBlockSize() {
   struct stat info {};
   if (fstat(fileno(stdin), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
     return static_cast<std::size_t>(info.st_size) + 1;  // + 1 to see the end at once
   }
-  return kPipeFirstBlock;
+  return kPipeBlock;
+}
+
+// Fills block (resized to its capacity first) from standard input and cuts it to
+// what came; false on a read error. ended tells whether the input is at its end.
+bool ReadBlock(std::string& block, std::size_t size, bool& ended) {
+  block.resize(size);
+  const std::size_t got = std::fread(block.data(), 1, size, stdin);
+  block.resize(got);
+  ended = got < size;
+  return !(ended && std::ferror(stdin));
 }
 
 }  // namespace
 
 std::optional<std::string> ReadStandardInput() {
   UseBinaryMode(stdin);
-  std::string text = NewBuffer(FirstBlockSize(), {}, 0);
-  std::size_t used = 0;
-  for (;;) {
-    if (used == text.size()) {
-      text = NewBuffer(text.size() * 2, text, used);
-    }
-    const std::size_t wanted = text.size() - used;
-    const std::size_t got = std::fread(&text[used], 1, wanted, stdin);
-    used += got;
-    if (got < wanted) {  // the end of the input, or an error
-      if (std::ferror(stdin)) {
-        return std::nullopt;
-      }
-      break;
-    }
+  const std::size_t firstSize = FirstBlockSize();
+  std::string text = EmptyBuffer(firstSize);
+  bool ended = false;
+  if (!ReadBlock(text, firstSize, ended)) {
+    return std::nullopt;
   }
-  text.resize(used);
-  return text;
+  if (ended) {
+    return text;
+  }
+  // A pipe (or a file still growing): gather blocks, then join them once, which
+  // copies every byte once and never holds more than twice the input.
+  std::vector<std::string> blocks;
+  std::size_t total = text.size();
+  blocks.push_back(std::move(text));
+  while (!ended) {
+    std::string block = EmptyBuffer(kPipeBlock);
+    if (!ReadBlock(block, kPipeBlock, ended)) {
+      return std::nullopt;
+    }
+    total += block.size();
+    blocks.push_back(std::move(block));
+  }
+  std::string joined = EmptyBuffer(total);
+  for (std::string& block : blocks) {
+    joined += block;
+    std::string().swap(block);
+  }
+  return joined;
 }
 
 bool WriteStandardOutput(std::string_view text) {
