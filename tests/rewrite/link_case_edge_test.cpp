@@ -107,8 +107,14 @@ TEST(LinkCase, AnUnquotedValueIsLeftAsItStands) {
 }
 
 TEST(LinkCase, ApplyPassesRunsTheSelectedPassesInTheirFixedOrder) {
-  const std::string query = R"(<a href="View.php?src=A.JPG">)";
-  EXPECT_EQ(ApplyPasses(query, {}), R"(<a href="view.php?src=a.jpg">)");
+  const PassSelection hrefAndSrc{true, true, false};
+  // The src= inside the value is unquoted: left alone by the second pass.
+  EXPECT_EQ(ApplyPasses(R"(<a href="View.php?src=A.JPG">)", hrefAndSrc),
+            R"(<a href="view.php?src=a.jpg">)");
+  // The first pass makes a src=' out of SRC=' that the second then takes as a
+  // value running to the next apostrophe.
+  EXPECT_EQ(ApplyPasses(R"(<a href="A?SRC='B">C</a> <i title='D'>)", hrefAndSrc),
+            R"(<a href="a?src='b">c</a> <i title='D'>)");
 
   // With src before href this would lower the Y too: the href match exists
   // only once src has lowered HREF=.
