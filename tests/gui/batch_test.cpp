@@ -58,8 +58,8 @@ class BatchTest : public ::testing::Test {
     ASSERT_FALSE(IsChecked(check));
   }
 
-  QuellorWindow app_;
   TempFolder folder_;
+  QuellorWindow app_;
 };
 
 TEST_F(BatchTest, OnePathIsConvertedAndTheListEmptied) {

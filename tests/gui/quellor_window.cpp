@@ -30,6 +30,16 @@ HWND SingleLineEditOf(HWND panel) {
 
 bool IsGone(HWND window) { return !IsWindow(window) || !IsWindowVisible(window); }
 
+// The dialog window goes before the command behind it has done its work: wait
+// for the window to take input again and for its thread to come back to the
+// message loop, which it does only once the command has returned.
+bool CommandEnded(HWND window, DWORD process_id) {
+  if (!WaitForNoDialog(process_id, kPatience)) return false;
+  if (!WaitUntil([&] { return IsWindowEnabled(window) != FALSE; })) return false;
+  Settle(window);
+  return true;
+}
+
 }  // namespace
 
 std::string FoundLine(size_t count) {
@@ -91,7 +101,7 @@ bool QuellorWindow::ChooseFolder(const std::string& folder) {
     return false;
   }
   PressButton(dialog, IDOK);
-  return WaitUntil([&] { return IsGone(dialog); });
+  return WaitUntil([&] { return !IsWindow(dialog); }) && CommandEnded(window(), process_id());
 }
 
 bool QuellorWindow::CancelFolderChoice() {
@@ -99,7 +109,7 @@ bool QuellorWindow::CancelFolderChoice() {
   HWND dialog = WaitForFolderDialog(process_id(), kPatience);
   if (dialog == nullptr) return false;
   PressButton(dialog, IDCANCEL);
-  return WaitUntil([&] { return IsGone(dialog); });
+  return WaitUntil([&] { return !IsWindow(dialog); }) && CommandEnded(window(), process_id());
 }
 
 std::optional<size_t> QuellorWindow::WaitForCountLine() const {
@@ -128,7 +138,7 @@ bool QuellorWindow::AnswerFileDialog(const DialogAnswer& answer, bool replace) {
   if (answer.filter >= 0) ChooseFilter(dialog, answer.filter);
   if (!answer.confirm) {
     PressButton(dialog, IDCANCEL);
-    return WaitUntil([&] { return IsGone(dialog); });
+    return WaitUntil([&] { return !IsWindow(dialog); });
   }
   if (!answer.name.empty()) SetName(dialog, answer.name);
   PressButton(dialog, IDOK);
@@ -145,18 +155,18 @@ bool QuellorWindow::AnswerFileDialog(const DialogAnswer& answer, bool replace) {
       PressButton(dialog, IDCANCEL);
     }
   }
-  return WaitUntil([&] { return IsGone(dialog); });
+  return WaitUntil([&] { return !IsWindow(dialog); });
 }
 
 bool QuellorWindow::LoadOneFile(const DialogAnswer& open, const DialogAnswer& save, bool replace) {
   PostClick(controls_.load_one_file);
   return AnswerFileDialog(open, replace) && AnswerFileDialog(save, replace) &&
-         WaitForNoDialog(process_id(), kPatience);
+         CommandEnded(window(), process_id());
 }
 
 bool QuellorWindow::SaveList(const DialogAnswer& save, bool replace) {
   PostClick(controls_.save_list);
-  return AnswerFileDialog(save, replace) && WaitForNoDialog(process_id(), kPatience);
+  return AnswerFileDialog(save, replace) && CommandEnded(window(), process_id());
 }
 
 bool QuellorWindow::ProcessAllAndWait() {

@@ -77,8 +77,8 @@ class SearchTest : public ::testing::Test {
     ASSERT_FALSE(IsChecked(check));
   }
 
-  QuellorWindow app_;
   TempFolder tree_;
+  QuellorWindow app_;
 };
 
 TEST_F(SearchTest, FlatSearchWritesTheWarningThenTheCount) {

@@ -29,8 +29,8 @@ std::string BaseName(const std::string& path) { return path.substr(path.rfind('\
 class SingleFileTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(app_.started()) << "no Quellor window with all controls"; }
-  QuellorWindow app_;
   TempFolder folder_;
+  QuellorWindow app_;
 };
 
 TEST_F(SingleFileTest, FixtureReallyHasLinksToLower) {

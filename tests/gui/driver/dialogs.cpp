@@ -119,8 +119,12 @@ int FilterCount(HWND file_dialog) {
 void ChooseFilter(HWND file_dialog, int index) {
   HWND combo = GetDlgItem(file_dialog, kFilterCombo);
   SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(file_dialog, WM_COMMAND, MAKEWPARAM(kFilterCombo, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
+  // A choice by mouse or keyboard ends with both notifications; the dialog
+  // takes the new filter on the second.
+  for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK}) {
+    SendMessageA(file_dialog, WM_COMMAND, MAKEWPARAM(kFilterCombo, notification),
+                 reinterpret_cast<LPARAM>(combo));
+  }
 }
 
 void SetName(HWND file_dialog, std::string_view name) { SetText(NameBox(file_dialog), name); }

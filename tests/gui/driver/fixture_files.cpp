@@ -1,6 +1,7 @@
 #include "tests/gui/driver/fixture_files.h"
 
 #include <atomic>
+#include <cstdlib>
 
 namespace quellor::gui {
 namespace {
@@ -32,14 +33,26 @@ void MakeFolders(const std::string& path) {
   CreateDirectoryA(path.c_str(), nullptr);
 }
 
+// All of a test process's folders sit in one root, removed at its exit: a
+// folder that a file dialog of the program made its current folder cannot be
+// removed until that program has ended.
+const std::string& TempRoot() {
+  static const std::string root = [] {
+    char base[MAX_PATH + 1] = {};
+    GetTempPathA(sizeof base, base);
+    std::string path = std::string(base) + "quellor-gui-" + std::to_string(GetCurrentProcessId());
+    MakeFolders(path);
+    std::atexit([] { RemoveTree(TempRoot()); });
+    return path;
+  }();
+  return root;
+}
+
 }  // namespace
 
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
-  char base[MAX_PATH + 1] = {};
-  GetTempPathA(sizeof base, base);
-  path_ = std::string(base) + "quellor-gui-" + std::to_string(GetCurrentProcessId()) + "-" +
-          std::to_string(counter++) + "-" + std::to_string(GetTickCount64());
+  path_ = TempRoot() + "\\" + std::to_string(counter++);
   MakeFolders(path_);
 }
 
