@@ -48,17 +48,15 @@ HANDLE OpenExclusively(const std::string& path) {
 // The path of the file a handle stands for, links resolved (Wine resolves its
 // Unix symbolic links here too); empty when the system cannot say.
 std::string FinalPathOf(HANDLE file) {
+  constexpr DWORD kFlags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
   std::string path(MAX_PATH, '\0');
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const DWORD length = ::GetFinalPathNameByHandleA(
-        file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length == 0) return std::string();
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.assign(length + 1, '\0');
+  DWORD length = ::GetFinalPathNameByHandleA(file, path.data(), MAX_PATH, kFlags);
+  if (length >= MAX_PATH) {  // too small: length is the size it needs
+    path.assign(length, '\0');
+    length = ::GetFinalPathNameByHandleA(file, path.data(), length, kFlags);
   }
+  if (length == 0 || length >= path.size()) return std::string();
+  path.resize(length);
   // Back to the ordinary forms, which every ANSI file function accepts.
   if (path.rfind("\\\\?\\UNC\\", 0) == 0) return "\\" + path.substr(7);
   if (path.rfind("\\\\?\\", 0) == 0 && path.size() >= 7 && path[5] == ':') return path.substr(4);
@@ -117,8 +115,11 @@ WriteResult FindWriteTarget(const std::string& path, WriteTarget& target) {
   if (information.FileAttributes & kProtectedAttributes) return WriteResult::kProtected;
   // Replacing a link would cut it from its file: write where it leads instead.
   // Wine shows its Unix links as plain files, so every target is resolved.
+  // A '?' means a name the ANSI code page cannot spell, and an overlong result
+  // would fail where the given path worked: for plain files the given path does.
   std::string finalPath = FinalPathOf(probe.get());
-  if (!finalPath.empty()) {
+  if (!finalPath.empty() && finalPath.find('?') == std::string::npos &&
+      finalPath.size() < MAX_PATH) {
     target.path = std::move(finalPath);
   } else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
     return WriteResult::kFailed;
