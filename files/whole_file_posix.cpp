@@ -98,7 +98,7 @@ WriteResult CheckExistingTarget(const WriteTarget& target) {
   // No write bit at all means read-only, also for root, who could write it anyway.
   if ((target.info.st_mode & 0222) == 0) return WriteResult::kProtected;
   // The rename needs only the folder's permission; the file's own must agree too.
-  if (::access(target.path.c_str(), W_OK) != 0) {
+  if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0) {
     return errno == EACCES || errno == EPERM ? WriteResult::kProtected : WriteResult::kFailed;
   }
   return WriteResult::kWritten;
@@ -148,8 +148,10 @@ WriteResult WriteWholeFileThroughTemporary(const std::string& path, std::string_
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temporary = TemporarySiblingPath(target.path, static_cast<unsigned long>(::getpid()));
-    // 0666 lets the umask decide, as for any newly created file.
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // A new file's mode is the umask's to decide, as for any created file; over
+    // an existing one, the copy stays private until it takes the old one's mode.
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                target.exists ? 0600 : 0666);
     if (fd < 0 && errno != EEXIST) return WriteResult::kFailed;
   }
   FileDescriptor file(fd);
