@@ -136,17 +136,21 @@ void PressButton(HWND dialog, int id) {
 
 bool SelectFolder(HWND folder_dialog, DWORD process_id, const std::string& path) {
   HWND tree = TreeOf(folder_dialog);
-  // The tree is filled as the dialog first shows; a selection sent before that
-  // is lost.
-  if (tree == nullptr || !WaitUntil([&] { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 0; })) {
-    return false;
-  }
+  if (tree == nullptr) return false;
   Handle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process_id));
   if (process.get() == nullptr) return false;
   RemoteText remote(process.get(), path);
   if (remote.address() == nullptr) return false;
-  SendMessageA(folder_dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote.address()));
-  return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0;
+  // At the first display the tree goes on filling for a while, and a selection
+  // asked for meanwhile finds nothing: ask again until an item is selected (the
+  // dialog selects nothing in advance).
+  return WaitUntil([&] {
+    SendMessageA(folder_dialog, BFFM_SETSELECTIONA, TRUE,
+                 reinterpret_cast<LPARAM>(remote.address()));
+    if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0) return true;
+    Sleep(100);
+    return false;
+  });
 }
 
 HWND WaitForPopupMenu(DWORD process_id, DWORD timeout_ms) {

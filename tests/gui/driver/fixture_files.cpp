@@ -40,6 +40,15 @@ const std::string& TempRoot() {
   static const std::string root = [] {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(sizeof base, base);
+    // Roots left empty by earlier runs go now; RemoveDirectoryA takes only empty ones.
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA((std::string(base) + "quellor-gui-*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+      do {
+        RemoveDirectoryA((std::string(base) + entry.cFileName).c_str());
+      } while (FindNextFileA(find, &entry));
+      FindClose(find);
+    }
     std::string path = std::string(base) + "quellor-gui-" + std::to_string(GetCurrentProcessId());
     MakeFolders(path);
     std::atexit([] { RemoveTree(TempRoot()); });
