@@ -30,7 +30,7 @@ bool RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
 }  // namespace
 
 Window::~Window() {
-  if (hwnd_ != nullptr) {
+  if (hwnd_ != nullptr && IsWindow(hwnd_)) {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -64,10 +64,10 @@ void Window::ShowNormal() {
 
 void Window::RegisterControl(HWND control, Control* object) { controls_[control] = object; }
 
-void Window::RunOnWindowThread(const std::function<void()>& action) {
+bool Window::RunOnWindowThread(const std::function<void()>& action) {
   if (GetCurrentThreadId() == threadId_) {
     action();
-    return;
+    return true;
   }
   {
     std::lock_guard<std::mutex> lock(requestsMutex_);
@@ -75,7 +75,8 @@ void Window::RunOnWindowThread(const std::function<void()>& action) {
   }
   SendMessageA(hwnd_, kRunRequestMessage, 0, reinterpret_cast<LPARAM>(&action));
   std::lock_guard<std::mutex> lock(requestsMutex_);
-  requests_.erase(&action);
+  // Still listed: the window never took it up.
+  return requests_.erase(&action) == 0;
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -116,8 +117,9 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCDESTROY: {
       const LRESULT result = DefWindowProcA(hwnd_, message, wParam, lParam);
+      // hwnd_ stays as it is: workers may still read it, and a message sent to a
+      // destroyed window simply fails.
       SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
       return result;
     }
     default:

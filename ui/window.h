@@ -47,8 +47,8 @@ class Window {
   void RegisterControl(HWND control, Control* object);
 
   // Runs action on the window's thread while the caller waits; on that thread it
-  // just calls it. Does nothing once the window is gone.
-  void RunOnWindowThread(const std::function<void()>& action);
+  // just calls it. False when it did not run: the window is gone.
+  bool RunOnWindowThread(const std::function<void()>& action);
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
