@@ -148,10 +148,14 @@ TEST_F(BatchTest, CheckBoxesChooseThePasses) {
 TEST_F(BatchTest, OnlyAddItemLowersOnlyTheMenuArguments) {
   Untick(app_.controls().href_check);
   Untick(app_.controls().src_check);
-  const std::string page = Put("menu.txt", "<a href=\"A.HTM\">addItem(\"Меню\", \"Pages/A.HTM\")");
+  const std::string text =
+      "<a href=\"A.HTM\"><img src=\"B.GIF\">addItem(\"Меню\", \"Pages/A.HTM\", 1);";
+  const std::string page = Put("menu.txt", text);
   ASSERT_EQ(app_.Search(folder_.path()), 1u);
   ASSERT_TRUE(app_.ProcessAllAndWait());
-  EXPECT_EQ(ReadBytes(page), "<a href=\"A.HTM\">addItem(\"Меню\", \"pages/a.htm\")");
+  EXPECT_EQ(ReadBytes(page),
+            "<a href=\"A.HTM\"><img src=\"B.GIF\">addItem(\"Меню\", \"pages/a.htm\", 1);");
+  EXPECT_EQ(ReadBytes(page), ApplyPasses(text, {false, false, true}));
 }
 
 // Holds a file for writing, sharing writes and deletes only: the program cannot
@@ -291,7 +295,8 @@ TEST_F(LongBatchTest, PanelsAreDisabledAndTheirControlsTakeNoInput) {
 
   // The log and its menu stay usable: cleared, it takes the next count line.
   ASSERT_TRUE(app_.ClearLogThroughMenu());
-  ASSERT_TRUE(WaitUntil([&] { return app_.PanelsEnabled(); }, 120000));
+  ASSERT_TRUE(WaitUntil([&] { return app_.PanelsEnabled(); }, 120000))
+      << "the log's start: " << app_.Log().substr(0, 60);
   EXPECT_EQ(app_.Log(), RemainingLine(0));
   for (int i : {0, kFiles / 2, kFiles - 1}) {
     EXPECT_EQ(ReadBytes(folder_.Join("f" + std::to_string(i) + ".txt")), ApplyPasses(Page(i), {}));
