@@ -28,11 +28,8 @@ void MainForm::RunSearch(FoundFileList::Generation generation, bool recursive) {
   const FoundPathSink sink = [generation](std::string path) {
     return FoundFiles.Add(generation, std::move(path));
   };
-  if (recursive) {
-    FindFilesRecursive(folder, mask, sink);
-  } else {
-    FindFiles(folder, mask, sink);
-  }
+  const auto search = recursive ? &FindFilesRecursive : &FindFiles;
+  search(folder, mask, sink);
   FinishSearch(generation);
 }
 

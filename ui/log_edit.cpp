@@ -32,7 +32,8 @@ std::size_t LogEdit::FirstLineEnd() const {
   // Without wrapping, only CR LF starts a new line in an edit control.
   const LRESULT second = SendMessageA(hwnd_, EM_LINEINDEX, 1, 0);
   if (second >= 0) return static_cast<std::size_t>(second);
-  return static_cast<std::size_t>(GetWindowTextLengthA(hwnd_));
+  const int length = GetWindowTextLengthA(hwnd_);
+  return length > 0 ? static_cast<std::size_t>(length) : 0;
 }
 
 void LogEdit::ReplaceRange(std::size_t begin, std::size_t end, std::string_view text) {
@@ -68,7 +69,7 @@ POINT LogEdit::KeyboardMenuPosition() const {
 
 LRESULT CALLBACK LogEdit::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR /*id*/, DWORD_PTR self) {
-  auto* log = reinterpret_cast<LogEdit*>(self);
+  auto* log = reinterpret_cast<LogEdit*>(self);  // NOLINT(performance-no-int-to-ptr)
   switch (message) {
     case WM_CONTEXTMENU:
       if (log->onContextMenu_) {

@@ -26,6 +26,7 @@ LRESULT CALLBACK Panel::Forward(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
+      // NOLINTNEXTLINE(performance-no-int-to-ptr): the form's handle rides in the ref data
       return SendMessageA(reinterpret_cast<HWND>(form), message, wParam, lParam);
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &Panel::Forward, kSubclassId);

@@ -22,6 +22,7 @@ bool RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
   windowClass.hIcon = icon;
   windowClass.hIconSm = smallIcon;
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the system's way to name a colour brush
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszClassName = kWindowClass;
   return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -81,11 +82,12 @@ bool Window::RunOnWindowThread(const std::function<void()>& action) {
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);  // NOLINT(performance-no-int-to-ptr)
     auto* self = static_cast<Window*>(create->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
   try {
