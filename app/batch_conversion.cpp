@@ -27,9 +27,15 @@ void ConvertFileInPlace(const std::string& path, PassSelection passes) {
 }  // namespace
 
 void MainForm::ProcessAll() {
-  if (FoundFiles.Count() == 0) return;
+  if (BatchRunning() || FoundFiles.Count() == 0) return;
   OperationsPanel.SetEnabled(false);
   ConditionsPanel.SetEnabled(false);
+  // A control on a disabled panel keeps the focus, and with it the keyboard.
+  const HWND focus = GetFocus();
+  if (focus != nullptr &&
+      (IsChild(OperationsPanel.hwnd(), focus) || IsChild(ConditionsPanel.hwnd(), focus))) {
+    SetFocus(MainWindow.hwnd());
+  }
   batchRunning_ = true;
   conversionRunning_ = true;
   if (!StartConversionThread()) EndBatch();

@@ -11,11 +11,13 @@ namespace quellor {
 // as one append of them all would; doing it at once keeps 20,000 paths from
 // re-sending the growing log 20,000 times.
 void MainForm::ShowFound() {
+  if (BatchRunning()) return;
   const std::string lines = FoundListText(FoundFiles.Snapshot());
   if (!lines.empty()) AppendToLog(lines);
 }
 
 void MainForm::SaveList() {
+  if (BatchRunning()) return;
   FileDialog.SetMode(ui::FileDialog::Mode::kSave);
   if (!FileDialog.Show()) return;
   WriteWholeFile(FileDialog.FileName(), FoundListText(FoundFiles.Snapshot()));

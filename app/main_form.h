@@ -79,6 +79,9 @@ class MainForm {
   void ClearMessages();
 
   bool BatchMessageHook(UINT message, WPARAM wParam, LPARAM lParam);
+  // The commands of the two panels do nothing during a batch, even when reached
+  // past the disabled panels (BM_CLICK sent from another program).
+  bool BatchRunning() const { return batchRunning_; }
   void FinishSearch(FoundFileList::Generation generation);
   bool StartConversionThread();
   // Window thread: the batch is over, both panels take input again.

@@ -11,7 +11,7 @@
 namespace quellor {
 
 void MainForm::ChooseFolder() {
-  if (!FolderDialog.Show()) return;
+  if (BatchRunning() || !FolderDialog.Show()) return;
   ClearLog();
   const FoundFileList::Generation generation = FoundFiles.BeginSearch();
   AppendToLog(SearchWarningText());

@@ -8,6 +8,7 @@
 namespace quellor {
 
 void MainForm::LoadOneFile() {
+  if (BatchRunning()) return;
   std::string text;
   std::string source;
   bool unreadable = false;

@@ -17,6 +17,13 @@ void Panel::Create(Window& form, int id, std::string_view caption, Placement whe
   }
 }
 
+void Panel::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+  // The STATIC repaints itself for its new state right over its children, which
+  // are not told to paint again: redraw them too, or they vanish from sight.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 LRESULT CALLBACK Panel::Forward(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                 UINT_PTR /*id*/, DWORD_PTR form) {
   switch (message) {

@@ -14,7 +14,7 @@ namespace quellor::ui {
 class Panel : public Control {
  public:
   void Create(Window& form, int id, std::string_view caption, Placement where);
-  void SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+  void SetEnabled(bool enabled);
   bool IsEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
  private:
