@@ -303,6 +303,17 @@ TEST_F(LongBatchTest, PanelsAreDisabledAndTheirControlsTakeNoInput) {
   }
 }
 
+// A click sent as a message (as automation tools do) reaches a button whose
+// panel is disabled: the command behind it must still not run during a batch.
+TEST_F(LongBatchTest, ClickMessagesToButtonsOnADisabledPanelDoNothing) {
+  const MainControls& c = app_.controls();
+  SendClick(c.process_all);
+  ASSERT_FALSE(IsEnabled(c.operations_panel));
+  SendClick(c.show_found);
+  ASSERT_FALSE(app_.PanelsEnabled()) << "the batch ended too soon: enlarge it";
+  EXPECT_EQ(app_.Log().find(".txt"), std::string::npos) << "BM_CLICK showed the list";
+}
+
 TEST_F(LongBatchTest, ClosingDuringABatchLosesNoFile) {
   SendClick(app_.controls().process_all);
   ASSERT_TRUE(WaitUntil([&] {

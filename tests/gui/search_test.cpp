@@ -200,6 +200,14 @@ TEST_F(SearchTest, LogHoldsMoreThanAnEditBoxsDefaultLimit) {
   ASSERT_GT(want.size(), 40000u);
   EXPECT_EQ(app_.Log().size(), want.size());
   EXPECT_TRUE(app_.Log() == want);
+
+  // Scrolled to its end, the log shows its first lines again after an append.
+  HWND log = app_.controls().message_log;
+  SendMessageA(log, WM_VSCROLL, SB_BOTTOM, 0);
+  ASSERT_GT(FirstVisibleLine(log), 0);
+  SendClick(app_.controls().show_found);
+  EXPECT_EQ(FirstVisibleLine(log), 0);
+  EXPECT_EQ(app_.Log().size(), want.size() + Lines(expected).size());
 }
 
 // A tree big enough that a recursive search of it is still running while the
