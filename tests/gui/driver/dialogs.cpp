@@ -167,8 +167,9 @@ HWND WaitForPopupMenu(DWORD process_id, DWORD timeout_ms) {
 }
 
 int MenuItemCount(HWND popup_menu, DWORD process_id) {
-  return RemoteMenuItemCount(
-      reinterpret_cast<HMENU>(SendMessageA(popup_menu, kMenuGetHandle, 0, 0)), process_id);
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the message answers with a handle.
+  auto menu = reinterpret_cast<HMENU>(SendMessageA(popup_menu, kMenuGetHandle, 0, 0));
+  return RemoteMenuItemCount(menu, process_id);
 }
 
 int RemoteMenuItemCount(HMENU menu, DWORD process_id) {
