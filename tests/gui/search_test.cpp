@@ -221,6 +221,8 @@ class LongSearchTest : public ::testing::Test {
       for (int i = 0; i < kFilesPerFolder; ++i) {
         WriteBytes(folder + "\\file" + std::to_string(i) + ".txt", "");
       }
+      // A few pages spread over the tree, for a batch that starts mid-search.
+      if (f % (kFolders / kPages) == 0) WriteBytes(folder + "\\page.htm", kPage);
     }
   }
   static void TearDownTestSuite() {
@@ -231,6 +233,8 @@ class LongSearchTest : public ::testing::Test {
 
   static constexpr int kFolders = 400;
   static constexpr int kFilesPerFolder = 100;
+  static constexpr int kPages = 20;
+  static constexpr const char* kPage = "<a href=\"Pages/Index.HTM\">";
   static TempFolder* big_;
   QuellorWindow app_;
 };
@@ -264,6 +268,26 @@ TEST_F(LongSearchTest, SecondFolderChoiceSupersedesARunningSearch) {
   ExpectedRecursive(small.path(), "*.txt", expected);
   EXPECT_EQ(app_.Log(), std::string(kSearchWarning) + FoundLine(2) + Lines(expected))
       << "the list never mixes two folders";
+}
+
+TEST_F(LongSearchTest, BatchStartedDuringASearchConvertsEveryPathItReports) {
+  const MainControls& c = app_.controls();
+  SetText(c.mask_edit, "*.htm");
+  ASSERT_TRUE(app_.ChooseFolder(big_->path()));
+  SendClick(c.process_all);
+  const bool search_was_running = app_.Log().find(kFoundPrefix) == std::string::npos;
+  ASSERT_TRUE(WaitUntil([&] { return app_.PanelsEnabled(); }, 120000));
+  ASSERT_TRUE(app_.WaitForCountLine().has_value()) << app_.Log();
+})) << app_.Log();
+EXPECT_EQ(app_.Log().rfind(RemainingLine(0), 0), 0u) << app_.Log();
+Paths pages;
+ExpectedRecursive(big_->path(), "*.htm", pages);
+ASSERT_EQ(pages.size(), size_t{kPages});
+for (const std::string& page : pages) {
+  EXPECT_EQ(ReadBytes(page), "<a href=\"pages/index.htm\">") << page;
+  WriteBytes(page, kPage);  // as it was, for the other tests
+}
+EXPECT_TRUE(search_was_running) << "the search ended before the batch began: enlarge the tree";
 }
 
 TEST_F(LongSearchTest, ClosingDuringASearchEndsAtOnceWithCodeZero) {
