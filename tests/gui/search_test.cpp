@@ -278,16 +278,15 @@ TEST_F(LongSearchTest, BatchStartedDuringASearchConvertsEveryPathItReports) {
   const bool search_was_running = app_.Log().find(kFoundPrefix) == std::string::npos;
   ASSERT_TRUE(WaitUntil([&] { return app_.PanelsEnabled(); }, 120000));
   ASSERT_TRUE(app_.WaitForCountLine().has_value()) << app_.Log();
-})) << app_.Log();
-EXPECT_EQ(app_.Log().rfind(RemainingLine(0), 0), 0u) << app_.Log();
-Paths pages;
-ExpectedRecursive(big_->path(), "*.htm", pages);
-ASSERT_EQ(pages.size(), size_t{kPages});
-for (const std::string& page : pages) {
-  EXPECT_EQ(ReadBytes(page), "<a href=\"pages/index.htm\">") << page;
-  WriteBytes(page, kPage);  // as it was, for the other tests
-}
-EXPECT_TRUE(search_was_running) << "the search ended before the batch began: enlarge the tree";
+  EXPECT_EQ(app_.Log().rfind(RemainingLine(0), 0), 0u) << app_.Log();
+  Paths pages;
+  ExpectedRecursive(big_->path(), "*.htm", pages);
+  ASSERT_EQ(pages.size(), size_t{kPages});
+  for (const std::string& page : pages) {
+    EXPECT_EQ(ReadBytes(page), "<a href=\"pages/index.htm\">") << page;
+    WriteBytes(page, kPage);  // as it was, for the other tests
+  }
+  EXPECT_TRUE(search_was_running) << "the search ended before the batch began: enlarge the tree";
 }
 
 TEST_F(LongSearchTest, ClosingDuringASearchEndsAtOnceWithCodeZero) {
