@@ -40,12 +40,19 @@ const std::string& TempRoot() {
   static const std::string root = [] {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(sizeof base, base);
-    // Roots left empty by earlier runs go now; RemoveDirectoryA takes only empty ones.
+    // Roots of earlier runs whose process has ended go now (a folder a killed
+    // program held as its current folder may have stayed behind).
     WIN32_FIND_DATAA entry{};
     HANDLE find = FindFirstFileA((std::string(base) + "quellor-gui-*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
       do {
-        RemoveDirectoryA((std::string(base) + entry.cFileName).c_str());
+        const auto owner = static_cast<DWORD>(std::strtoul(entry.cFileName + 12, nullptr, 10));
+        HANDLE alive = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, owner);
+        if (alive != nullptr) {
+          CloseHandle(alive);
+        } else {
+          RemoveTree(std::string(base) + entry.cFileName);
+        }
       } while (FindNextFileA(find, &entry));
       FindClose(find);
     }
