@@ -36,8 +36,10 @@ void MakeFolders(const std::string& path) {
 // All of a test process's folders sit in one root, removed at its exit: a
 // folder that a file dialog of the program made its current folder cannot be
 // removed until that program has ended.
-const std::string& TempRoot() {
-  static const std::string root = [] {
+std::string TempRoot() {
+  // Plain bytes: the exit handler below runs after static strings are gone.
+  static char root[MAX_PATH + 1] = {};
+  static const bool made = [] {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(sizeof base, base);
     // Roots of earlier runs whose process has ended go now (a folder a killed
@@ -56,11 +58,14 @@ const std::string& TempRoot() {
       } while (FindNextFileA(find, &entry));
       FindClose(find);
     }
-    std::string path = std::string(base) + "quellor-gui-" + std::to_string(GetCurrentProcessId());
+    const std::string path =
+        std::string(base) + "quellor-gui-" + std::to_string(GetCurrentProcessId());
+    path.copy(root, sizeof root - 1);
     MakeFolders(path);
-    std::atexit([] { RemoveTree(TempRoot()); });
-    return path;
+    std::atexit([] { RemoveTree(root); });
+    return true;
   }();
+  static_cast<void>(made);
   return root;
 }
 
