@@ -8,6 +8,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "files/read_into_text.h"
 #include "files/temporary_sibling.h"
 #include "files/whole_file.h"
 #include "files/write_gate.h"
@@ -121,15 +122,9 @@ std::optional<std::string> TryReadWholeFile(const std::string& path) {
   if (!file.valid()) return std::nullopt;
   struct stat info {};
   if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  try {
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    if (!ReadExactly(file.get(), text.data(), text.size())) return std::nullopt;
-    return text;
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;  // too large to hold: as good as unreadable
-  } catch (const std::length_error&) {
-    return std::nullopt;
-  }
+  return ReadIntoNewText(
+      static_cast<std::size_t>(info.st_size),
+      [&](char* buffer, std::size_t size) { return ReadExactly(file.get(), buffer, size); });
 }
 
 WriteResult WriteWholeFileThroughTemporary(const std::string& path, std::string_view text) {

@@ -3,6 +3,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "files/read_into_text.h"
 #include "files/temporary_sibling.h"
 #include "files/whole_file.h"
 #include "files/write_gate.h"
@@ -148,18 +149,12 @@ std::optional<std::string> TryReadWholeFile(const std::string& path) {
   const DWORD size = ::GetFileSize(file.get(), &high);
   if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return std::nullopt;
   if (high != 0) return std::nullopt;  // 4 GB or more cannot be one text here
-  try {
-    std::string text(size, '\0');
+  return ReadIntoNewText(size, [&](char* buffer, std::size_t length) {
     DWORD read = 0;
-    if (size > 0 && (!::ReadFile(file.get(), text.data(), size, &read, nullptr) || read != size)) {
-      return std::nullopt;
-    }
-    return text;
-  } catch (const std::bad_alloc&) {
-    return std::nullopt;  // too large to hold: as good as unreadable
-  } catch (const std::length_error&) {
-    return std::nullopt;
-  }
+    return length == 0 ||
+           (::ReadFile(file.get(), buffer, static_cast<DWORD>(length), &read, nullptr) &&
+            read == length);
+  });
 }
 
 WriteResult WriteWholeFileThroughTemporary(const std::string& path, std::string_view text) {
